@@ -1,0 +1,1 @@
+#include "m_sql.h"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Every modal message the trainer shows goes through one sink, so tests can record
+// the exact texts instead of clicking boxes away.
+class MessageSink
+{
+public:
+    virtual ~MessageSink() = default;
+    virtual void showMessage(const QString &text) = 0;
+};
+
+namespace Messages {
+// Shows text through the installed sink. Without one (tools, tests that do not care)
+// the text goes to standard error so nothing is silently lost.
+void show(const QString &text);
+
+// Installs a sink and returns the previous one; nullptr restores the standard-error fallback.
+MessageSink *install(MessageSink *sink);
+MessageSink *installed();
+}
