@@ -18,7 +18,7 @@ namespace {
 QStringList splitArguments(const QString &line)
 {
     QStringList args;
-    static const QRegularExpression token(QStringLiteral(R"("([^"]*)"|(\S+))"));
+    static const QRegularExpression token(QStringLiteral(R"re("([^"]*)"|(\S+))re"));
     auto it = token.globalMatch(line);
     while (it.hasNext()) {
         const auto m = it.next();
