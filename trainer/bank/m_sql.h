@@ -68,11 +68,22 @@ public:
 
     // --- question sets ---
     // mode 10 by id, 11 by cuo descending, 12 by gong ascending, 13 examination pick.
+    // n of 0 or below, a bank that is not open, or an examination on an empty bank give
+    // an empty set (count 0); n above kMaxSetSize is refused with a message, set empty.
     void loadSet(int mode, int n);
+    static constexpr int kMaxSetSize = 100000;
+    // The examination pick of question i (1 to picks) of a paper drawn from questions
+    // 1 to total, for the uniform draw r in 0 to total - 1: one question from each of
+    // `picks` equal slices, rounded in single precision and kept within 1 to total.
+    static int examPickId(int r, int i, int total, int picks);
+    // Positions outside the array give an empty element that is fresh at every call,
+    // so nothing written through it lasts.
     STR_TK &item(int position);
     const STR_TK &item(int position) const;
     int itemCount() const { return count; }
     bool keepWrongOnly();
+    // 2 right (counted in the bank), 1 partly right, 0 wrong; an empty element (no
+    // question behind it) or a position outside the set grades 0 and counts nothing.
     int grade(int position);
     void countAnswer(int32_t questionId, bool right);
 
@@ -100,9 +111,14 @@ public:
     int32_t count = 0;
 
 private:
+    void connectTo(const QString &path);
     void run(const QString &statement);
     void execute(const QString &statement);
+    void prepareQuery(const QString &statement);
+    void stepQuery();
     void finishQuery();
+    int columnIndex(const char *name) const;
+    void clearRow();
     void orderedLoad(const QString &statement, int n);
     void examPick(int n);
     void copyRowTo(STR_TK &element) const;
@@ -110,4 +126,5 @@ private:
     sqlite3 *conn = nullptr;
     sqlite3_stmt *query = nullptr;
     bool m_eof = true;
+    mutable STR_TK m_outside; // handed out for positions outside the array
 };

@@ -89,14 +89,17 @@ public:
     void applyDefaults();
 
     // Appends a paper at `now` and saves. False (with the message shown) when the
-    // history is full; papers longer than 199 questions keep their first 199 entries.
+    // history is full or the save failed; papers longer than 199 questions keep their
+    // first 199 entries (questionCount then says 199) and never reach bankTag.
     bool appendHistory(int32_t score, const std::vector<LishiEntry> &entries,
                        const QDateTime &now = QDateTime::currentDateTime());
     // Removes record k (1-based), moving the later ones down. Does not save.
     void removeHistory(int k);
     LishiRecord history(int k) const;
 
-    // The bank tag a paper taken now would carry (GBK bytes).
+    // The bank tag a paper taken now would carry (GBK bytes). An external bank's path
+    // longer than the 31 bytes the tag holds is shortened at a character boundary, so a
+    // paper is still recorded and still matches its bank when read back.
     QByteArray tagOfCurrentBank() const;
 
     int32_t bankKind() const { return readInt(OffBankKind); }
@@ -149,8 +152,14 @@ public:
     void writeInt(int offset, int32_t value);
 
 private:
-    bool writeText(int offset, int width, const QByteArray &bytes, const QString &what);
+    // Refuses (message naming `what`) a text that GBK cannot hold or that does not fit
+    // the field with its NUL; otherwise writes it and zeroes the rest of the field.
+    bool writeText(int offset, int width, const QString &text, const QString &what);
     QByteArray readText(int offset, int width) const;
+    static int skinOffset(SkinSlot slot);
+    // Records 1 to 999 only; a count read from a damaged file is clamped into that range.
+    int usedRecords() const;
+    static int recordOffset(int k) { return kHistoryOffset + kRecordSize * k; }
 
     QString m_filePath;
     std::vector<char> m_bytes;
