@@ -121,6 +121,8 @@ private:
     void clearRow();
     void orderedLoad(const QString &statement, int n);
     void examPick(int n);
+    void drawPaper(int n);
+    void endSnapshot(bool begun);
     void copyRowTo(STR_TK &element) const;
 
     sqlite3 *conn = nullptr;

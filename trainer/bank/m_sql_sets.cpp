@@ -3,6 +3,8 @@
 
 #include "messages.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <random>
 
@@ -54,6 +56,30 @@ int m_sql::examPickId(int r, int i, int total, int picks)
 }
 
 void m_sql::examPick(int n)
+{
+    // The whole paper is read in one read transaction: it comes from one state of the
+    // bank, and the database locks are taken once rather than once per question (which
+    // cost as much as the lookups themselves).
+    const bool snapshot = sqlite3_exec(conn, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+    try {
+        drawPaper(n);
+    } catch (...) {
+        endSnapshot(snapshot);
+        throw;
+    }
+    endSnapshot(snapshot);
+}
+
+void m_sql::endSnapshot(bool begun)
+{
+    if (!begun)
+        return;
+    finishQuery();
+    if (sqlite3_exec(conn, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        sqlite3_exec(conn, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void m_sql::drawPaper(int n)
 {
     const int total = countQuestions();
     if (total < 1) {
