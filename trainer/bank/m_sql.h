@@ -49,7 +49,11 @@ public:
     m_sql &operator=(const m_sql &) = delete;
 
     // --- connection ---
-    // `path` in stored form, relative to the working directory.
+    // `path` in stored form, relative to the working directory. Closes the bank open
+    // before and forgets the set. A file that is missing, no database or has no `tiku`
+    // table shows the code-30 message and falls back to the small-car bank; the result
+    // then is whether that bank opened. Empty path: false, nothing open, no message.
+    // A bank that is not open answers every query with no rows and counts nothing.
     bool open(const QString &path);
     void close();
     bool connected = false;

@@ -132,6 +132,9 @@ TEST_F(BankTest, ExamPaperCoversTheBankInOrderWithoutEmptyQuestions)
         EXPECT_TRUE(std::is_sorted(picked.begin(), picked.end()));
         EXPECT_FALSE(bank.item(1).neirong.isEmpty());
     }
+    // The paper's read transaction is over: a count made now is in the file at once.
+    bank.countAnswer(5, true);
+    EXPECT_EQ(queryInt(QStringLiteral("big.stk"), QStringLiteral("SELECT dui FROM tiku WHERE ID=5")), 1);
 }
 
 TEST_F(SetTest, ExamWithMorePicksThanQuestionsRepeatsButNeverEmpties)
