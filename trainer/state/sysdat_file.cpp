@@ -10,8 +10,10 @@
 #include <exception>
 
 namespace {
+// Code 1: no file to read. Code 2: a read that broke off, or no file could be created.
+// Code 3: writing or replacing the file failed.
 const QString kCannotRead = QStringLiteral("错误代码:1,或者请以管理员身份运行；");
-const QString kCannotWrite = QStringLiteral("错误代码:2,或者请以管理员身份运行；");
+const QString kReadOrCreateFailed = QStringLiteral("错误代码:2,或者请以管理员身份运行；");
 const QString kWriteFailed = QStringLiteral("错误代码:3,或者请以管理员身份运行；");
 }
 
@@ -27,9 +29,9 @@ void SysDat::load()
         }
         // A shorter file fills only the beginning; the rest keeps what the record held.
         if (file.read(m_bytes.data(), kSize) < 0)
-            Messages::show(kCannotWrite);
+            Messages::show(kReadOrCreateFailed);
     } catch (const std::exception &) {
-        Messages::show(kCannotWrite);
+        Messages::show(kReadOrCreateFailed);
     }
 }
 
@@ -41,7 +43,7 @@ bool SysDat::save()
         // previous file whole instead of a torn or empty history.
         QSaveFile file(nativePath(m_filePath));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            Messages::show(kCannotWrite);
+            Messages::show(kReadOrCreateFailed);
             return false;
         }
         if (file.write(m_bytes.data(), kSize) != kSize || !file.commit()) {
