@@ -77,17 +77,19 @@ void drawYieldLines(QPainter &p, bool stop)
     const double c = kRoad.center().x();
     paintLine(p, {c + 8, 64}, {c + 118, 64}, kMarkWhite, 5, stop ? 0 : 18, stop ? 0 : 10);
     paintLine(p, {c + 8, 76}, {c + 118, 76}, kMarkWhite, 5, stop ? 0 : 18, stop ? 0 : 10);
-    if (stop) {
-        p.save();
-        p.translate(c + 60, 150);
-        p.scale(1.0, 1.8); // road lettering is stretched along the lane so a driver can read it
-        paintText(p, QRectF(-40, -25, 80, 50), QStringLiteral("停"), 40, kMarkWhite);
-        p.restore();
-    } else {
-        p.setBrush(kMarkWhite);
-        p.drawPolygon(QPolygonF({{c + 35, 110}, {c + 85, 110}, {c + 60, 200}}));
-        p.setBrush(kAsphalt);
-        p.drawPolygon(QPolygonF({{c + 46, 118}, {c + 74, 118}, {c + 60, 170}}));
+    for (double x : {c + 32, c + 90}) {
+        if (stop) {
+            p.save();
+            p.translate(x, 150);
+            p.scale(1.0, 1.7); // road lettering is stretched along the lane so a driver can read it
+            paintText(p, QRectF(-25, -22, 50, 44), QStringLiteral("停"), 34, kMarkWhite);
+            p.restore();
+        } else {
+            p.setBrush(kMarkWhite);
+            p.drawPolygon(QPolygonF({{x - 20, 110}, {x + 20, 110}, {x, 200}}));
+            p.setBrush(kAsphalt);
+            p.drawPolygon(QPolygonF({{x - 11, 118}, {x + 11, 118}, {x, 170}}));
+        }
     }
 }
 
@@ -166,12 +168,8 @@ void drawBusLane(QPainter &p)
 void drawDiversion(QPainter &p)
 {
     // A slip road leaves the carriageway to the right; the island between them is hatched.
-    paintRoad(p, kPicture, QRectF(90, 0, 130, 240));
-    QPolygonF slip({{220, 240}, {300, 0}, {360, 0}, {360, 60}, {260, 240}});
-    p.setBrush(kAsphalt);
-    p.drawPolygon(slip);
-    p.fillRect(QRectF(200, 150, 60, 90), kAsphalt);
-    const QPolygonF island({{220, 20}, {296, 20}, {236, 215}});
+    paintRoad(p, kPicture, QRectF(90, 0, 270, 240));
+    const QPolygonF island({{215, 20}, {300, 20}, {232, 215}});
     p.save();
     QPainterPath clip;
     clip.addPolygon(island);
@@ -185,7 +183,10 @@ void drawDiversion(QPainter &p)
     p.setPen(Qt::NoPen);
     paintLine(p, {95, 0}, {95, 240}, kMarkWhite, 4);
     paintLine(p, {155, 0}, {155, 240}, kMarkWhite, 3, 30, 22);
+    paintLine(p, {232, 215}, {232, 240}, kMarkWhite, 3, 30, 22);
+    paintLine(p, {340, 0}, {300, 240}, kMarkWhite, 4);
     paintCar(p, {185, 170}, 0, QColor(40, 110, 200));
+    paintCar(p, {300, 80}, 10, QColor(220, 220, 220));
 }
 
 void drawSlowdown(QPainter &p)
@@ -203,7 +204,7 @@ void drawSlowdown(QPainter &p)
 void drawZigzagLane(QPainter &p, double x)
 {
     QPolygonF zig;
-    for (double y = 0, i = 0; y <= 240; y += 16, ++i)
+    for (double y = 60, i = 0; y <= 240; y += 16, ++i)
         zig << QPointF(x + (int(i) % 2 ? 7 : -7), y);
     p.setPen(QPen(kMarkWhite, 3));
     p.setBrush(Qt::NoBrush);
@@ -213,16 +214,17 @@ void drawZigzagLane(QPainter &p, double x)
 
 void drawVariableLane(QPainter &p)
 {
-    approach(p, 40);
-    const double c = kRoad.center().x();
-    p.fillRect(QRectF(c + 50, 40, 20, 200), kAsphalt);
-    drawZigzagLane(p, c + 60);
-    paintLine(p, {c + 8, 44}, {c + 118, 44}, kMarkWhite, 6);
-    paintLaneArrow(p, {c + 90, 165}, 70, QStringLiteral("R"));
-    // The lane's direction is shown on an overhead sign that changes with the time of day.
-    p.setBrush(QColor(20, 60, 150));
-    p.drawRect(QRectF(c + 8, 70, 40, 40));
-    paintText(p, QRectF(c + 8, 70, 40, 40), QStringLiteral("?"), 28, QColor(255, 255, 255));
+    // Three lanes up to a junction; the middle one is bounded by zigzag lines and carries no
+    // arrow, because its direction is set by an overhead sign that changes with the hour.
+    paintRoad(p, kPicture, QRectF(60, 0, 240, 240));
+    p.fillRect(QRectF(0, 0, 360, 50), kAsphalt);
+    paintLine(p, {64, 54}, {64, 240}, kMarkYellow, 5);
+    paintLine(p, {296, 50}, {296, 240}, kMarkWhite, 4);
+    drawZigzagLane(p, 140);
+    drawZigzagLane(p, 220);
+    paintLine(p, {66, 56}, {294, 56}, kMarkWhite, 6);
+    paintLaneArrow(p, {102, 170}, 70, QStringLiteral("L"));
+    paintLaneArrow(p, {258, 170}, 70, QStringLiteral("S"));
 }
 
 void drawLeftWait(QPainter &p)
