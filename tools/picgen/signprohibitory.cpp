@@ -146,7 +146,7 @@ void stop(QPainter &p, const QString &)
 void giveWay(QPainter &p, const QString &)
 {
     yieldFrame(p);
-    fillTextHeight(p, {0, -46}, 46, QStringLiteral("让"), kBlack, 1.5);
+    fillTextHeight(p, {0, -38}, 32, QStringLiteral("让"), kBlack, 1.2);
 }
 
 const QMap<QString, LegendInfo> &legends()

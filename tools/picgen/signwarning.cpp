@@ -52,11 +52,11 @@ void reverseCurve(QPainter &p)
 
 void windingRoad(QPainter &p)
 {
-    QPainterPath path({-2, 44});
-    path.cubicTo(-26, 34, -26, 22, -2, 16);
-    path.cubicTo(22, 10, 22, -2, -2, -8);
-    path.cubicTo(-16, -12, -12, -20, -6, -22);
-    arrowAlong(p, path, 9);
+    QPainterPath path({-4, 40});
+    path.cubicTo(-32, 34, -32, 20, -4, 14);
+    path.cubicTo(24, 8, 24, -6, -4, -12);
+    path.cubicTo(-20, -16, -18, -24, -10, -28);
+    arrowAlong(p, path, 10);
 }
 
 void roundabout(QPainter &p)
@@ -381,7 +381,7 @@ const QMap<QString, Pictogram> &pictograms()
         {"crossing-train", locomotive},
         {"cyclists", [](QPainter &p) { place(p, {0, 40}, 0.72, [](QPainter &q) { bicycle(q, kInk); }); }},
         {"accidents", collision},
-        {"slow", [](QPainter &p) { fillTextHeight(p, {0, 8}, 50, QStringLiteral("慢"), kInk, 1.5); }},
+        {"slow", [](QPainter &p) { fillTextHeight(p, {0, 8}, 48, QStringLiteral("慢"), kInk, 1.8); }},
         {"roadworks", roadworks},
         {"danger", danger},
         {"merge", merge},
