@@ -258,6 +258,64 @@ void airbag(QPainter &p)
     p.drawLine(QPointF(-44, 30), QPointF(-18, 30));
 }
 
+void positionLamps(QPainter &p)
+{
+    // two lamps back to back, each shining outwards
+    for (int side : {-1, 1}) {
+        p.save();
+        p.scale(side, 1);
+        p.setPen(strokePen(kGreen, 5));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath lamp;
+        lamp.moveTo(6, -18);
+        lamp.cubicTo(30, -18, 30, 18, 6, 18);
+        lamp.closeSubpath();
+        p.drawPath(lamp);
+        for (double y : {-16.0, 0.0, 16.0})
+            p.drawLine(QPointF(32, y * 1.2), QPointF(46, y * 1.6));
+        p.restore();
+    }
+}
+
+// Three wavy arrows rising from a window: warm air clearing it.
+void risingWaves(QPainter &p, const QColor &c)
+{
+    p.setPen(strokePen(c, 4));
+    p.setBrush(Qt::NoBrush);
+    for (double x : {-16.0, 0.0, 16.0}) {
+        QPainterPath wave;
+        wave.moveTo(x, 20);
+        wave.cubicTo(x - 7, 10, x + 7, 0, x, -10);
+        p.drawPath(wave);
+        p.drawLine(QPointF(x, -12), QPointF(x - 5, -4));
+        p.drawLine(QPointF(x, -12), QPointF(x + 5, -4));
+    }
+}
+
+void frontDefrost(QPainter &p)
+{
+    p.setPen(strokePen(kAmber, 5));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath screen; // a windscreen: curved top, narrower than its base
+    screen.moveTo(-44, 34);
+    screen.lineTo(-34, -24);
+    screen.quadTo(0, -36, 34, -24);
+    screen.lineTo(44, 34);
+    screen.quadTo(0, 26, -44, 34);
+    p.drawPath(screen);
+    p.translate(0, 4);
+    risingWaves(p, kAmber);
+}
+
+void rearDefrost(QPainter &p)
+{
+    p.setPen(strokePen(kAmber, 5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(-42, -30, 84, 62), 6, 6);
+    p.translate(0, 4);
+    risingWaves(p, kAmber);
+}
+
 QString drawDash(QImage &image, const QStringList &args)
 {
     static const QMap<QString, std::function<void(QPainter &)>> lamps = {
@@ -279,6 +337,9 @@ QString drawDash(QImage &image, const QStringList &args)
         {QStringLiteral("parkbrake"), [](QPainter &p) { circledText(p, kRed, QStringLiteral("P"), 36); }},
         {QStringLiteral("tyre"), tyrePressure},
         {QStringLiteral("airbag"), airbag},
+        {QStringLiteral("position"), positionLamps},
+        {QStringLiteral("frontdefrost"), frontDefrost},
+        {QStringLiteral("reardefrost"), rearDefrost},
     };
     if (args.size() != 1 || !lamps.contains(args[0]))
         return QStringLiteral("unknown lamp");
@@ -296,7 +357,7 @@ QString drawDash(QImage &image, const QStringList &args)
 
 const bool registered = registerDrawer(
     {QStringLiteral("dash"),
-     QStringLiteral("seatbelt|brake|abs|oil|battery|engine|fuel|door|highbeam|lowbeam|frontfog|rearfog|hazard|coolant|turn|parkbrake|tyre|airbag"),
+     QStringLiteral("seatbelt|brake|abs|oil|battery|engine|fuel|door|highbeam|lowbeam|frontfog|rearfog|hazard|coolant|turn|parkbrake|tyre|airbag|position|frontdefrost|reardefrost"),
      {240, 180}, drawDash});
 
 }

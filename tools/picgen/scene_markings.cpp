@@ -261,6 +261,37 @@ void drawArrow(QPainter &p, const QString &turns)
     paintLaneArrow(p, kNarrowRoad.center() + QPointF(0, 10), 170, turns);
 }
 
+// A white bicycle painted in the lane, seen from the side.
+void paintBicycle(QPainter &p, QPointF at)
+{
+    p.save();
+    p.translate(at);
+    p.setPen(QPen(kMarkWhite, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(-20, 10), 13, 13);
+    p.drawEllipse(QPointF(20, 10), 13, 13);
+    p.drawPolyline(QPolygonF({{-20, 10}, {-4, 10}, {12, -8}, {-10, -8}, {-20, 10}}));
+    p.drawLine(QPointF(-4, 10), QPointF(-12, -16));
+    p.drawLine(QPointF(12, -8), QPointF(20, 10));
+    p.drawLine(QPointF(12, -8), QPointF(8, -20));
+    p.drawLine(QPointF(-18, -16), QPointF(-6, -16));
+    p.drawLine(QPointF(2, -20), QPointF(14, -20));
+    p.restore();
+}
+
+void drawBikeLane(QPainter &p)
+{
+    // The right-hand lane is set apart by a white solid line and marked with a bicycle.
+    paintRoad(p, kPicture, kRoad);
+    edgeLines(p, kRoad);
+    const double c = kRoad.center().x();
+    yellowPair(p, c, false, false);
+    paintLine(p, {c + 72, 0}, {c + 72, 240}, kMarkWhite, 4);
+    paintBicycle(p, {c + 96, 150});
+    paintCar(p, {c + 36, 70}, 0, QColor(40, 110, 200));
+    paintCar(p, {c - 40, 120}, 180, QColor(200, 60, 50));
+}
+
 QString drawMarking(QImage &image, const QStringList &args)
 {
     if (args.isEmpty())
@@ -283,6 +314,7 @@ QString drawMarking(QImage &image, const QStringList &args)
     else if (kind == QStringLiteral("slowyield")) drawYieldLines(p, false);
     else if (kind == QStringLiteral("grid")) drawGrid(p);
     else if (kind == QStringLiteral("buslane")) drawBusLane(p);
+    else if (kind == QStringLiteral("bikelane")) drawBikeLane(p);
     else if (kind == QStringLiteral("diversion")) drawDiversion(p);
     else if (kind == QStringLiteral("slowdown")) drawSlowdown(p);
     else if (kind == QStringLiteral("varlane")) drawVariableLane(p);
@@ -296,7 +328,7 @@ QString drawMarking(QImage &image, const QStringList &args)
 const bool registered = registerDrawer(
     {QStringLiteral("marking"),
      QStringLiteral("wdash|wsolid|ydash|ysolid|dyellow|ymixed|zebra|diamond|stopline|stopyield|slowyield|grid|"
-                    "buslane|diversion|slowdown|varlane|leftwait|curbsolid|curbdash, or arrow <S L R U letters>"),
+                    "buslane|bikelane|diversion|slowdown|varlane|leftwait|curbsolid|curbdash, or arrow <S L R U letters>"),
      kSize, drawMarking});
 
 }
