@@ -126,4 +126,15 @@ void horn(QPainter &p, const QColor &colour)
     p.setBrush(Qt::NoBrush);
 }
 
+void motorcycle(QPainter &p, const QColor &colour)
+{
+    p.setPen(QPen(colour, 7));
+    p.drawEllipse(QPointF(-32, -17), 15, 15);
+    p.drawEllipse(QPointF(32, -17), 15, 15);
+    p.setPen(Qt::NoPen);
+    polygon(p, {{{-34, -22}, {-20, -40}, {-4, -36}, {14, -46}, {22, -38}, {8, -20}, {-12, -20}}}, colour);
+    polygon(p, {{{-30, -46}, {-4, -46}, {-6, -40}, {-28, -40}}}, colour);
+    polyline(p, {{32, -17}, {18, -54}, {10, -58}}, 6, colour);
+}
+
 } // namespace signparts

@@ -6,6 +6,7 @@
 //   "<file>: guide route <national|provincial> <number>"
 //   "<file>: guide dead-end"
 //   "<file>: guide junction <left> <ahead> <right>"
+//   "<file>: guide lanes <code>..."   one code per lane: L S R SL SR LR
 #include "picgen.h"
 #include "signparts.h"
 
@@ -87,13 +88,41 @@ QString junction(QPainter &p, const QStringList &args)
     return {};
 }
 
+QString laneDirections(QPainter &p, const QStringList &args)
+{
+    // One column per lane, each with the directions its traffic may take.
+    static const QMap<QString, int> codes{
+        {"L", TurnLeft}, {"S", Straight}, {"R", TurnRight}, {"SL", Straight | TurnLeft},
+        {"SR", Straight | TurnRight}, {"LR", TurnLeft | TurnRight}};
+    if (args.size() < 2 || args.size() > 5)
+        return QStringLiteral("expected two to five lane codes (L S R SL SR LR)");
+    for (const QString &code : args)
+        if (!codes.contains(code))
+            return QStringLiteral("unknown lane code '%1'").arg(code);
+    panel(p, kPanel, kBlue);
+    const double laneWidth = (kPanel.width() - 20) / args.size();
+    const double scale = qMin(laneWidth / 150.0, 1.1);
+    for (int i = 0; i < args.size(); ++i) {
+        const double x = kPanel.left() + 10 + laneWidth * (i + 0.5);
+        if (i > 0)
+            polyline(p, {{x - laneWidth / 2, -80}, {x - laneWidth / 2, 80}}, 3, kWhite, Qt::FlatCap);
+        p.save();
+        p.translate(x, 4);
+        p.scale(scale, scale);
+        directionArrows(p, codes.value(args[i]), kWhite, 20);
+        p.restore();
+    }
+    return {};
+}
+
 QString drawGuide(QImage &picture, const QStringList &args)
 {
     using Kind = QString (*)(QPainter &, const QStringList &);
     static const QMap<QString, Kind> kinds{
-        {"panel", textPanel}, {"route", routePlate}, {"dead-end", deadEnd}, {"junction", junction}};
+        {"panel", textPanel}, {"route", routePlate}, {"dead-end", deadEnd}, {"junction", junction},
+        {"lanes", laneDirections}};
     if (args.isEmpty() || !kinds.contains(args.first()))
-        return QStringLiteral("expected a kind: panel, route, dead-end or junction");
+        return QStringLiteral("expected a kind: panel, route, dead-end, junction or lanes");
     QPainter p;
     beginSign(p, picture);
     const QString problem = kinds.value(args.first())(p, args.mid(1));
@@ -102,6 +131,6 @@ QString drawGuide(QImage &picture, const QStringList &args)
 }
 
 const bool registered = registerDrawer(
-    {QStringLiteral("guide"), QStringLiteral("panel|route|dead-end|junction <arguments>"), {420, 280}, drawGuide});
+    {QStringLiteral("guide"), QStringLiteral("panel|route|dead-end|junction|lanes <arguments>"), {420, 280}, drawGuide});
 
 }

@@ -94,6 +94,7 @@ void carRear(QPainter &p, const QColor &colour, const QColor &field);
 void truckSide(QPainter &p, const QColor &colour, const QColor &field);
 void busSide(QPainter &p, const QColor &colour, const QColor &field);
 void horn(QPainter &p, const QColor &colour);
+void motorcycle(QPainter &p, const QColor &colour);
 
 // Places a figure: draws `figure` scaled by `scale` with its ground centre at `foot`.
 void place(QPainter &p, QPointF foot, double scale, const std::function<void(QPainter &)> &figure);

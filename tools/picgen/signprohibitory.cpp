@@ -163,6 +163,9 @@ const QMap<QString, LegendInfo> &legends()
         {"no-buses", {false, struckOut([](QPainter &p) {
                           place(p, {0, 32}, 0.95, [](QPainter &q) { busSide(q, kBlack, kWhite); });
                       })}},
+        {"no-motorcycles", {false, struckOut([](QPainter &p) {
+                                place(p, {0, 34}, 0.95, [](QPainter &q) { motorcycle(q, kBlack); });
+                            })}},
         {"no-bicycles", {false, struckOut([](QPainter &p) {
                              place(p, {0, 36}, 0.95, [](QPainter &q) { bicycle(q, kBlack); });
                          })}},

@@ -104,6 +104,8 @@ private slots:
         QTest::newRow("panel without lines") << "guide" << QStringList{"panel", "road"};
         QTest::newRow("route without number") << "guide" << QStringList{"route", "national"};
         QTest::newRow("junction with two places") << "guide" << QStringList{"junction", "A", "B"};
+        QTest::newRow("unknown lane code") << "guide" << QStringList{"lanes", "S", "X"};
+        QTest::newRow("a single lane") << "guide" << QStringList{"lanes", "S"};
         QTest::newRow("unknown guide kind") << "guide" << QStringList{"billboard"};
     }
 
