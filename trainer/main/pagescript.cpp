@@ -32,13 +32,13 @@ QString picturePath(const QString &picture, const QString &imageDir)
 
 QString setPicture(const QString &path)
 {
-    return QStringLiteral("document.getElementById(\"id_img\").src=%1;").arg(stringLiteral(path));
+    return QStringLiteral("{const e=document.getElementById(\"id_img\");if(e)e.src=%1;}").arg(stringLiteral(path));
 }
 
 QString setText(const QString &text)
 {
     QString html = text;
     html.replace(QLatin1String("\r\n"), QLatin1String("<br/>"));
-    return QStringLiteral("document.getElementById(\"text\").innerHTML=%1;").arg(stringLiteral(html));
+    return QStringLiteral("{const e=document.getElementById(\"text\");if(e)e.innerHTML=%1;}").arg(stringLiteral(html));
 }
 }
