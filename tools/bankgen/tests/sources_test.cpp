@@ -1,9 +1,13 @@
 // The reader and validator on small sources: each bad block must give the right message at
 // the right line, and a good file must pass without a word.
+#include "picturecatalog.h"
 #include "questionreader.h"
 #include "validator.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -153,6 +157,26 @@ TEST(Sources, LengthLimitCountsTheOptionLines)
     const int optionLines = 4 * (2 + 2 + 1);
     EXPECT_TRUE(check(withStem(kMaxShownLength - optionLines)).isEmpty());
     EXPECT_EQ(check(withStem(kMaxShownLength - optionLines + 1)).size(), 1);
+}
+
+TEST(Sources, PictureListsNameEachPictureOnce)
+{
+    // A second description of the same file would silently replace the first picture.
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a.txt")), b = dir.filePath(QStringLiteral("b.txt"));
+    for (const auto &[path, text] : {std::pair{a, QByteArray("# signs\nsg_one.jpg: warning x\n\nsg_two.jpg: warning y\n")},
+                                     std::pair{b, QByteArray("sg_one.jpg: dash oil\n")}}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    Problems problems;
+    const QSet<QString> names = readPictureNames({a, b}, problems);
+    EXPECT_EQ(names, (QSet<QString>{QStringLiteral("sg_one.jpg"), QStringLiteral("sg_two.jpg")}));
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems[0].file, b);
+    EXPECT_EQ(problems[0].line, 1);
+    EXPECT_TRUE(problems[0].message.contains(QStringLiteral("already described at %1:2").arg(a)));
 }
 
 }
