@@ -14,7 +14,7 @@ PACKAGES=(
   libfreetype-dev libfontconfig-dev
   fonts-wqy-zenhei fonts-noto-cjk
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth x11-utils imagemagick sox
+  xvfb xauth x11-utils imagemagick sox xdotool
   python3-aiosmtpd
 )
 

@@ -43,6 +43,11 @@ TForm1::TForm1(QWidget *parent)
       m_session(m_store, m_state), m_grid(m_store, m_session.answerMode, palette().color(QPalette::Button))
 {
     ui->setupUi(this);
+    // The window's own colour; a skin's background replaces it later.
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xee, 0xf3, 0xf8));
+    setPalette(background);
+    setAutoFillBackground(true);
     ui->mage1->setImage(&m_grid.image());
     buildTimers();
     connectComponents();
@@ -299,6 +304,7 @@ void TForm1::applyView(const QuestionView &v)
     } else {
         ui->Label4->show();
         ui->Label4->setPlainText(memoText(v.feedback));
+        ui->Label4->setToolTip(memoText(v.feedback)); // the memo is small; the whole text on hover
         if (v.markVisibility == QuestionView::MarkVisibility::Show)
             ui->Image2->show();
         static const char *const kMarks[] = {nullptr, "veltdata\\select.png", "veltdata\\gantan.png",
