@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include <SDL.h>
+#include <SDL_image.h>
 
 #include "sdl_host.h"
 
@@ -102,20 +103,23 @@ TEST_F(SdlHostTest, TextureColourIsMultipliedByTheVertexTint) {
   EXPECT_EQ(host_->Texture_GetWidth(tex), 0);
 }
 
-TEST_F(SdlHostTest, MissingTextureFileGivesZeroAndAnImageLoadsWithItsSize) {
+TEST_F(SdlHostTest, MissingTextureFileGivesZeroAndPngAndJpegLoadWithTheirSize) {
   EXPECT_EQ(host_->Texture_Load("/nonexistent/x.png"), 0u);
-  fs::path png = fs::temp_directory_path() / "veltaro_host_test.png";
-  // A 3 x 2 red picture written by SDL itself.
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 3, 2, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 30, 20, 32, SDL_PIXELFORMAT_ARGB8888);
   SDL_FillRect(surface, nullptr, 0xFFFF0000);
-  ASSERT_EQ(SDL_SaveBMP(surface, png.replace_extension(".bmp").c_str()), 0);
+  fs::path png = fs::temp_directory_path() / "veltaro_host_test.png";
+  fs::path jpg = fs::temp_directory_path() / "veltaro_host_test.jpg";
+  ASSERT_EQ(IMG_SavePNG(surface, png.c_str()), 0);
+  ASSERT_EQ(IMG_SaveJPG(surface, jpg.c_str(), 95), 0);
   SDL_FreeSurface(surface);
-  TextureHandle tex = host_->Texture_Load(png.c_str());
-  ASSERT_NE(tex, 0u);
-  EXPECT_EQ(host_->Texture_GetWidth(tex), 3);
-  EXPECT_EQ(host_->Texture_GetHeight(tex), 2);
-  EXPECT_EQ(host_->Texture_Lock(tex, true)[5], 0xFFFF0000u);
-  fs::remove(png);
+  for (const fs::path& path : {png, jpg}) {
+    TextureHandle tex = host_->Texture_Load(path.c_str());
+    ASSERT_NE(tex, 0u) << path;
+    EXPECT_EQ(host_->Texture_GetWidth(tex), 30);
+    EXPECT_EQ(host_->Texture_GetHeight(tex), 20);
+    ExpectNear(host_->Texture_Lock(tex, true)[5 * 30 + 5], {255, 0, 0});
+    fs::remove(path);
+  }
 }
 
 TEST(SdlHostLoop, ClosingTheWindowAsksTheExitCallbackAndFalseKeepsRunning) {
