@@ -59,7 +59,7 @@ TForm1::TForm1(QWidget *parent)
     } catch (const BankError &e) {
         Messages::show(QString::fromUtf8(e.what()));
     }
-    TimerNext.setInterval(m_state.pauseMs());
+    TimerNext.setInterval(std::max(0, m_state.pauseMs()));
     loadBankLogo();
     FormCreate();
 }
@@ -145,6 +145,7 @@ void TForm1::connectComponents()
     connect(ui->DO, &QPushButton::clicked, this, &TForm1::DOClick);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->btnduoxuan, &QPushButton::clicked, this, &TForm1::btnduoxuanClick);
+    connect(ui->BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
     // Setting a box from the program toggles it too; multiArmed keeps those quiet.
     for (int i = 0; i < 8; ++i) {
         const int32_t bit = multiBit(i);
@@ -206,7 +207,7 @@ void TForm1::ApplySettings(int bankKind)
 {
     m_store.open(m_state.bankPath());
     m_state.setBankKind(bankKind);
-    TimerNext.setInterval(m_state.pauseMs());
+    TimerNext.setInterval(std::max(0, m_state.pauseMs()));
 }
 
 void TForm1::HidePanels()
@@ -437,6 +438,18 @@ void TForm1::btnduoxuanClick()
     m_session.finishMulti(multiMask(tickedBoxes()));
     ShowQuestion(0);
     TimerNext.start();
+}
+
+// Shows or hides the space below the grid; the window's rounded outline stays as it was.
+void TForm1::BitBtn9Click()
+{
+    if (height() == 627) {
+        resize(width(), 785);
+        ui->BitBtn9->setText(QStringLiteral("隐藏选题区"));
+    } else {
+        resize(width(), 627);
+        ui->BitBtn9->setText(QStringLiteral("显示选题区"));
+    }
 }
 
 void TForm1::UPClick()

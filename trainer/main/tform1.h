@@ -73,6 +73,7 @@ public slots:
     void UPClick();
     void DOClick();
     void btnduoxuanClick();
+    void BitBtn9Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

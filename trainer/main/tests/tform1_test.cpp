@@ -47,6 +47,8 @@ private slots:
     void multiSelectThroughTheBoxes();
     void gridClickShowsThatQuestion();
     void emptyListNeverBreaks();
+    void pageTakesQuotesAndBackslashes();
+    void informationPanel();
 
 private:
     void makeHome(const std::vector<BankRow> &rows);
@@ -353,6 +355,35 @@ void TForm1Test::emptyListNeverBreaks()
     QCOMPARE(form.session().curNo, 1);
     QCOMPARE(form.session().answeredCount, 0);
     QCOMPARE(messages.texts.size(), 1); // only the missing state file at start
+}
+
+void TForm1Test::pageTakesQuotesAndBackslashes()
+{
+    std::vector<BankRow> rows = mixedDozen();
+    rows[0].text = QStringLiteral("他说\"停车\"\r\n路径C:\\temp\\'x'</script>");
+    makeHome(rows);
+    TForm1 form;
+    QVERIFY(started(form));
+    QTRY_COMPARE_WITH_TIMEOUT(pageText(form), QStringLiteral("他说\"停车\"<br>路径C:\\temp\\'x'"), 10000);
+}
+
+void TForm1Test::informationPanel()
+{
+    makeHome(mixedDozen());
+    TForm1 form;
+    QVERIFY(started(form));
+    Ui::TForm1 &ui = *form.form();
+    QTest::mouseClick(ui.imgzhuozhe, Qt::LeftButton);
+    QVERIFY(!ui.pnlIE->isHidden());
+    QVERIFY(ui.pnl2->isHidden());
+    // Loaded once, about a second after start.
+    QTRY_VERIFY_WITH_TIMEOUT(ui.WebBrowser1->url().toLocalFile().endsWith(QStringLiteral("veltdata/shiyong.htm")), 5000);
+    QVERIFY(!form.INIT2.isActive());
+    QTest::mouseClick(ui.btnInfoRules, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(ui.WebBrowser1->url().toLocalFile().endsWith(QStringLiteral("veltdata/guize.htm")), 5000);
+    form.chujiClick();
+    QVERIFY(ui.pnlIE->isHidden());
+    QVERIFY(!ui.pnl2->isHidden());
 }
 
 int main(int argc, char **argv)
