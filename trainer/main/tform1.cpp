@@ -188,7 +188,8 @@ void TForm1::loadBankLogo()
 {
     if (!m_store.connected)
         return;
-    const QString logo = m_store.imageDir() + QLatin1Char('\\') + m_store.bankLogo();
+    m_imageDir = m_store.imageDir();
+    const QString logo = m_imageDir + QLatin1Char('\\') + m_store.bankLogo();
     QPixmap picture(nativePath(logo));
     if (!picture.isNull()) // a bank without a logo keeps the layout's picture
         ui->img2->setPixmap(picture.scaled(ui->img2->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -340,11 +341,10 @@ void TForm1::showPanelFor(AnswerPanel panel)
 // shows a new text beside the old question's picture.
 void TForm1::SetQuestionPage(const QString &text, const QString &picture)
 {
-    const QString imageDir = m_store.connected ? m_store.imageDir() : QStringLiteral("veltdata");
-    QString script = PageScript::setPicture(PageScript::picturePath(QString(), imageDir));
+    QString script = PageScript::setPicture(PageScript::picturePath(QString(), m_imageDir));
     if (!text.isEmpty())
         script += PageScript::setText(text);
-    script += PageScript::setPicture(PageScript::picturePath(picture, imageDir));
+    script += PageScript::setPicture(PageScript::picturePath(picture, m_imageDir));
     const bool probe = !text.isEmpty() && !m_textProbeSent && m_pageLoaded;
     if (!probe) {
         ui->ImagIE->page()->runJavaScript(script);
@@ -564,6 +564,8 @@ void TForm1::mousePressEvent(QMouseEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    for (QTimer *timer : {&TimerNext, &tmrjiange, &tmruptime, &tmrKAOSHI, &tmrmouse, &tmrtimpifu, &INIT2})
+        timer->stop(); // nothing may reach the bank once it is closed
     m_store.close();
     event->accept();
 }

@@ -107,6 +107,9 @@ private:
     SysDat m_state;
     PracticeSession m_session;
     QuestionGrid m_grid;
+    // The bank's picture directory, read with the logo: once per bank, not per question, so
+    // a bank without one shows its message once and no statement runs per question.
+    QString m_imageDir = QStringLiteral("veltdata");
     bool m_pageLoaded = false;
     bool m_textProbeSent = false;
     const QKeyEvent *m_lastKey = nullptr;

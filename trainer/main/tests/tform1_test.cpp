@@ -49,9 +49,12 @@ private slots:
     void emptyListNeverBreaks();
     void pageTakesQuotesAndBackslashes();
     void informationPanel();
+    void bankWithoutPictureDirectoryWarnsOnce();
 
 private:
-    void makeHome(const std::vector<BankRow> &rows);
+    void makeHome(const std::vector<BankRow> &rows,
+                  const std::vector<BankMeta> &meta = {{QStringLiteral("mulu"), QStringLiteral("veltdata")},
+                                                       {QStringLiteral("tikuZuoZhe"), QStringLiteral("测试题库")}});
     // The window enters its first mode once the question page has loaded; tests act after.
     static bool started(TForm1 &form);
     QString pageText(TForm1 &form);
@@ -62,12 +65,10 @@ private:
     MessageSink *previousSink = nullptr;
 };
 
-void TForm1Test::makeHome(const std::vector<BankRow> &rows)
+void TForm1Test::makeHome(const std::vector<BankRow> &rows, const std::vector<BankMeta> &meta)
 {
     QDir().mkpath(QStringLiteral("veltdata"));
-    QVERIFY(writeTestBank(kBankFile, rows,
-                          {{QStringLiteral("mulu"), QStringLiteral("veltdata")},
-                           {QStringLiteral("tikuZuoZhe"), QStringLiteral("测试题库")}}));
+    QVERIFY(writeTestBank(kBankFile, rows, meta));
     const QString pages = qEnvironmentVariable("VELTARO_SOURCE_DIR") + QStringLiteral("/data/pages/htm.htm");
     QVERIFY(QFile::copy(pages, QStringLiteral("veltdata/htm.htm")));
 }
@@ -384,6 +385,16 @@ void TForm1Test::informationPanel()
     form.chujiClick();
     QVERIFY(ui.pnlIE->isHidden());
     QVERIFY(!ui.pnl2->isHidden());
+}
+
+void TForm1Test::bankWithoutPictureDirectoryWarnsOnce()
+{
+    makeHome(mixedDozen(), {});
+    TForm1 form;
+    QVERIFY(started(form));
+    for (int i = 0; i < 5; ++i)
+        QTest::keyRelease(&form, Qt::Key_Down);
+    QCOMPARE(messages.texts.count(QStringLiteral("出错,代码298")), 1);
 }
 
 int main(int argc, char **argv)
