@@ -158,10 +158,9 @@ void TForm1::connectComponents()
     connect(ui->mage1, &GridView::clicked, this, &TForm1::onGridClick);
     connect(ui->ImagIE, &QWebEngineView::loadFinished, this, &TForm1::onPageLoaded);
 
+    // The wheel over the grid and presses on the free panel areas reach eventFilter through
+    // the application-wide filter that FormCreate installs for the keys.
     ui->ScrollBox1->verticalScrollBar()->setSingleStep(QuestionGrid::kCellHeight);
-    ui->ScrollBox1->viewport()->installEventFilter(this);
-    for (QWidget *w : {ui->pnl3, ui->pnl2, ui->pnlIE})
-        w->installEventFilter(this);
     ui->ImagIE->setContextMenuPolicy(Qt::NoContextMenu);
 }
 

@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -334,6 +336,21 @@ void TForm1Test::gridClickShowsThatQuestion()
     emit ui.mage1->mouseMovedAt(300, 300); // below the last cell
     QTest::mouseClick(ui.mage1, Qt::LeftButton, {}, QPoint(300, 300));
     QCOMPARE(form.session().curNo, 5); // the last cell hovered
+
+    // One wheel step moves the grid by one line, whatever the step's size.
+    QScrollBar *bar = ui.ScrollBox1->verticalScrollBar();
+    bar->setValue(0);
+    auto wheel = [&](int delta) {
+        QWheelEvent event(QPointF(20, 20), ui.ScrollBox1->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(ui.ScrollBox1->viewport(), &event);
+    };
+    wheel(-360);
+    QCOMPARE(bar->value(), 30);
+    wheel(-120);
+    QCOMPARE(bar->value(), 60);
+    wheel(120);
+    QCOMPARE(bar->value(), 30);
 }
 
 void TForm1Test::emptyListNeverBreaks()
