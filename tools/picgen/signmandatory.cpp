@@ -9,14 +9,6 @@ using namespace signparts;
 
 namespace {
 
-using Legend = std::function<void(QPainter &p, const QString &value)>;
-
-struct LegendInfo
-{
-    bool needsValue;
-    Legend draw;
-};
-
 // A symbol on the blue disc.
 Legend onDisc(const std::function<void(QPainter &)> &symbol)
 {
@@ -139,20 +131,7 @@ const QMap<QString, LegendInfo> &legends()
 
 QString drawMandatory(QImage &picture, const QStringList &args)
 {
-    if (args.isEmpty())
-        return QStringLiteral("expected a legend name");
-    const auto it = legends().constFind(args.first());
-    if (it == legends().constEnd())
-        return QStringLiteral("unknown legend '%1'; known: %2")
-            .arg(args.first(), legends().keys().join(QLatin1Char(' ')));
-    if (args.size() != (it->needsValue ? 2 : 1))
-        return it->needsValue ? QStringLiteral("legend '%1' needs one value").arg(args.first())
-                              : QStringLiteral("legend '%1' takes no value").arg(args.first());
-    QPainter p;
-    beginSign(p, picture);
-    it->draw(p, args.value(1));
-    p.end();
-    return {};
+    return drawLegend(picture, args, legends());
 }
 
 const bool registered = registerDrawer(

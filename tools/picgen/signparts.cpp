@@ -246,4 +246,22 @@ void polyline(QPainter &p, std::initializer_list<QPointF> points, double width, 
     p.setPen(Qt::NoPen);
 }
 
+QString drawLegend(QImage &picture, const QStringList &args, const QMap<QString, LegendInfo> &legends)
+{
+    if (args.isEmpty())
+        return QStringLiteral("expected a legend name");
+    const auto it = legends.constFind(args.first());
+    if (it == legends.constEnd())
+        return QStringLiteral("unknown legend '%1'; known: %2")
+            .arg(args.first(), legends.keys().join(QLatin1Char(' ')));
+    if (args.size() != (it->needsValue ? 2 : 1))
+        return it->needsValue ? QStringLiteral("legend '%1' needs one value").arg(args.first())
+                              : QStringLiteral("legend '%1' takes no value").arg(args.first());
+    QPainter p;
+    beginSign(p, picture);
+    it->draw(p, args.value(1));
+    p.end();
+    return {};
+}
+
 } // namespace signparts

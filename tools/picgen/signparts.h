@@ -17,10 +17,26 @@
 #include <QRectF>
 #include <QString>
 
+#include <QMap>
+#include <QStringList>
+
 #include <functional>
 #include <initializer_list>
 
 namespace signparts {
+
+// One legend of a sign family (prohibitory, mandatory, …): whether its description
+// line carries a value (a speed, a height) and how it is drawn in sign units.
+using Legend = std::function<void(QPainter &p, const QString &value)>;
+struct LegendInfo
+{
+    bool needsValue;
+    Legend draw;
+};
+
+// Draws "<legend> [value]" from a family's legend table; returns the problem, or an
+// empty string when the picture was drawn.
+QString drawLegend(QImage &picture, const QStringList &args, const QMap<QString, LegendInfo> &legends);
 
 // Colours close to those of retro-reflective sign sheeting.
 inline const QColor kRed{200, 22, 35};
