@@ -16,15 +16,7 @@ mkdir -p "$OUT"
 # A state record with the defaults and the small-car bank, so no first-start message stands
 # in front of the window.
 write_state() {
-  /usr/bin/python3 - "$1" <<'PY'
-import struct, sys
-rec = bytearray(2472788)
-struct.pack_into("<iiiiii", rec, 0, 1, 0, 0, 10, 10, 2)
-struct.pack_into("<iiiiiiiii", rec, 24, 0, 105, 102, 97, 98, 99, 100, 1000, 2700)
-path = "veltdata\\小车.stk".encode("gbk")
-rec[2472072:2472072 + len(path)] = path
-open(sys.argv[1], "wb").write(rec)
-PY
+  /usr/bin/python3 scripts/write-state.py "$1"
 }
 
 # shoot <name> <SQL choosing the question's ID>

@@ -18,15 +18,7 @@ export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu"
 export XDG_RUNTIME_DIR=$home/xdg && mkdir -m 0700 "$XDG_RUNTIME_DIR"
 # A state record with the defaults, so no first-start message waits for a click.
 rm -f "$home/veltdata/sys.dat"
-/usr/bin/python3 - "$home/veltdata/sys.dat" <<'PY'
-import struct, sys
-rec = bytearray(2472788)
-struct.pack_into("<iiiiii", rec, 0, 1, 0, 0, 10, 10, 2)
-struct.pack_into("<iiiiiiiii", rec, 24, 0, 105, 102, 97, 98, 99, 100, 1000, 2700)
-path = "veltdata\\小车.stk".encode("gbk")
-rec[2472072:2472072 + len(path)] = path
-open(sys.argv[1], "wb").write(rec)
-PY
+/usr/bin/python3 scripts/write-state.py "$home/veltdata/sys.dat"
 
 # Sum over a process and all its descendants of VmRSS (shared pages counted in every
 # process) and of Pss (shared pages split between their users), in KiB: "rss pss".
