@@ -132,3 +132,10 @@ void BankTest::TearDown()
     Messages::install(previousSink);
     QDir::setCurrent(previousDir);
 }
+
+void DozenBankTest::SetUp()
+{
+    BankTest::SetUp();
+    ASSERT_TRUE(writeBank(QStringLiteral("bank.stk"), dozen()));
+    ASSERT_TRUE(bank.open(QStringLiteral("bank.stk")));
+}

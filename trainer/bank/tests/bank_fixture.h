@@ -63,5 +63,14 @@ protected:
     std::vector<int> exitCodes;
 };
 
+// A test with the dozen-row bank written as "bank.stk" and open.
+class DozenBankTest : public BankTest
+{
+protected:
+    void SetUp() override;
+
+    m_sql bank;
+};
+
 inline const QString kCode30 = QStringLiteral("错误代码:30,或者请以管理员身份运行；");
 inline const QString kSmallCarFile = QStringLiteral("veltdata/小车.stk");

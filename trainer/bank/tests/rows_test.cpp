@@ -15,17 +15,7 @@ std::vector<int> stepThrough(m_sql &bank)
 
 }
 
-class RowTest : public BankTest
-{
-protected:
-    void SetUp() override
-    {
-        BankTest::SetUp();
-        ASSERT_TRUE(writeBank(QStringLiteral("bank.stk"), dozen()));
-        ASSERT_TRUE(bank.open(QStringLiteral("bank.stk")));
-    }
-    m_sql bank;
-};
+using RowTest = DozenBankTest;
 
 TEST_F(RowTest, SearchMatchesTheNumberOrTheTextInIdOrder)
 {

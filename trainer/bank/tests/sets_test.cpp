@@ -15,17 +15,7 @@ std::vector<int> ids(const m_sql &bank)
 
 }
 
-class SetTest : public BankTest
-{
-protected:
-    void SetUp() override
-    {
-        BankTest::SetUp();
-        ASSERT_TRUE(writeBank(QStringLiteral("bank.stk"), dozen()));
-        ASSERT_TRUE(bank.open(QStringLiteral("bank.stk")));
-    }
-    m_sql bank;
-};
+using SetTest = DozenBankTest;
 
 TEST_F(SetTest, OrderedModesTakeTheirRowsInTheirOrder)
 {
