@@ -357,7 +357,6 @@ void TForm1::SetQuestionPage(const QString &text, const QString &picture)
 // the given answer shows its marked picture.
 void TForm1::refreshAnswerImages(int32_t given)
 {
-    SyncMultiChecks();
     const struct { PicButton *button; const char *key; int32_t code; } pictures[] = {
         {ui->Image1, "a", 1}, {ui->Image3, "b", 2}, {ui->img3, "c", 3},
         {ui->img4, "d", 4},   {ui->Image5, "cuo", 5}, {ui->Image4, "dui", 6},
