@@ -6,6 +6,11 @@ namespace {
 MessageSink *g_sink = nullptr;
 }
 
+void MessageRecorder::showMessage(const QString &text)
+{
+    texts.append(text);
+}
+
 namespace Messages {
 
 void show(const QString &text)

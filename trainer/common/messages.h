@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every modal message the trainer shows goes through one sink, so tests can record
 // the exact texts instead of clicking boxes away.
@@ -9,6 +10,15 @@ class MessageSink
 public:
     virtual ~MessageSink() = default;
     virtual void showMessage(const QString &text) = 0;
+};
+
+// Keeps every message in order instead of showing it; tests install one to check the
+// exact texts.
+class MessageRecorder : public MessageSink
+{
+public:
+    void showMessage(const QString &text) override;
+    QStringList texts;
 };
 
 namespace Messages {

@@ -10,13 +10,6 @@
 
 #include <vector>
 
-class MessageRecorder : public MessageSink
-{
-public:
-    void showMessage(const QString &text) override { texts.append(text); }
-    QStringList texts;
-};
-
 // One row of a test bank's tiku table.
 struct Row
 {

@@ -13,13 +13,6 @@
 
 namespace {
 
-class Recorder : public MessageSink
-{
-public:
-    void showMessage(const QString &text) override { texts.append(text); }
-    QStringList texts;
-};
-
 const QString kBank = QStringLiteral("veltdata\\test.stk");
 const QString kBankFile = QStringLiteral("veltdata/test.stk");
 
@@ -49,7 +42,7 @@ protected:
 
     QTemporaryDir dir;
     QString previousDir;
-    Recorder messages;
+    MessageRecorder messages;
     MessageSink *previousSink = nullptr;
     SysDat state{QStringLiteral("veltdata\\sys.dat")};
     m_sql store;

@@ -16,13 +16,6 @@
 #include <QWebEnginePage>
 
 namespace {
-class Recorder : public MessageSink
-{
-public:
-    void showMessage(const QString &text) override { texts.append(text); }
-    QStringList texts;
-};
-
 const QString kBankFile = QStringLiteral("veltdata/小车.stk");
 
 QString memo(const QString &text)
@@ -63,7 +56,7 @@ private:
 
     QTemporaryDir *home = nullptr;
     QString previousDir;
-    Recorder messages;
+    MessageRecorder messages;
     MessageSink *previousSink = nullptr;
 };
 

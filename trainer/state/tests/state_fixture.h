@@ -9,14 +9,6 @@
 
 #include <gtest/gtest.h>
 
-// Keeps every message the store shows, in order.
-class MessageRecorder : public MessageSink
-{
-public:
-    void showMessage(const QString &text) override { texts.append(text); }
-    QStringList texts;
-};
-
 // Each test runs in a fresh working directory holding an empty "veltdata", because the
 // state file lives relative to the working directory.
 class StateTest : public ::testing::Test
