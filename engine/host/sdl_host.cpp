@@ -260,15 +260,9 @@ TextureHandle SdlHost::Texture_Create(int width, int height) {
   return textures_.Add(MakeBlankTexture(width, height));
 }
 
-int SdlHost::Texture_GetWidth(TextureHandle tex, bool) {
-  HostTexture* texture = textures_.Find(tex);
-  return texture != nullptr ? texture->width : 0;
-}
+int SdlHost::Texture_GetWidth(TextureHandle tex, bool) { return textures_.Width(tex); }
 
-int SdlHost::Texture_GetHeight(TextureHandle tex, bool) {
-  HostTexture* texture = textures_.Find(tex);
-  return texture != nullptr ? texture->height : 0;
-}
+int SdlHost::Texture_GetHeight(TextureHandle tex, bool) { return textures_.Height(tex); }
 
 std::uint32_t* SdlHost::Texture_Lock(TextureHandle tex, bool readOnly) {
   HostTexture* texture = textures_.Find(tex);

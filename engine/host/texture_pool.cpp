@@ -15,6 +15,16 @@ HostTexture* TexturePool::Find(TextureHandle handle) const {
   return slots_[handle - 1].get();
 }
 
+int TexturePool::Width(TextureHandle handle) const {
+  const HostTexture* texture = Find(handle);
+  return texture != nullptr ? texture->width : 0;
+}
+
+int TexturePool::Height(TextureHandle handle) const {
+  const HostTexture* texture = Find(handle);
+  return texture != nullptr ? texture->height : 0;
+}
+
 std::unique_ptr<HostTexture> TexturePool::Remove(TextureHandle handle) {
   if (handle == 0 || handle > slots_.size()) return nullptr;
   return std::move(slots_[handle - 1]);

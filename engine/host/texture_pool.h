@@ -21,6 +21,9 @@ class TexturePool {
  public:
   TextureHandle Add(std::unique_ptr<HostTexture> texture);
   HostTexture* Find(TextureHandle handle) const;
+  // Size as created; 0 for a handle that names no texture.
+  int Width(TextureHandle handle) const;
+  int Height(TextureHandle handle) const;
   std::unique_ptr<HostTexture> Remove(TextureHandle handle);
   std::vector<std::unique_ptr<HostTexture>> RemoveAll();
   std::vector<HostTexture*> All() const;

@@ -68,15 +68,9 @@ TextureHandle RecordingHost::Texture_Create(int width, int height) {
   return textures_.Add(MakeBlankTexture(width, height));
 }
 
-int RecordingHost::Texture_GetWidth(TextureHandle tex, bool) {
-  HostTexture* texture = textures_.Find(tex);
-  return texture != nullptr ? texture->width : 0;
-}
+int RecordingHost::Texture_GetWidth(TextureHandle tex, bool) { return textures_.Width(tex); }
 
-int RecordingHost::Texture_GetHeight(TextureHandle tex, bool) {
-  HostTexture* texture = textures_.Find(tex);
-  return texture != nullptr ? texture->height : 0;
-}
+int RecordingHost::Texture_GetHeight(TextureHandle tex, bool) { return textures_.Height(tex); }
 
 std::uint32_t* RecordingHost::Texture_Lock(TextureHandle tex, bool) {
   HostTexture* texture = textures_.Find(tex);
